@@ -1,0 +1,8 @@
+#pragma once
+#include "common/text.h"
+
+// The program-wide name of the running system, set by the start-up gate and released at exit.
+extern Text CurrentSystemName;
+
+// StartWindow's creation handler: names the system, refuses old ones, fills the language list.
+void StartupGate();
