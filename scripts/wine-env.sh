@@ -9,6 +9,14 @@ NELVAR_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 NELVAR_BUILD_DIR="${NELVAR_BUILD_DIR:-$NELVAR_ROOT/build}"
 export WINEPREFIX="${WINEPREFIX:-$NELVAR_BUILD_DIR/wine-prefix}"
 export WINEDEBUG="${WINEDEBUG:--all}"
+# The 64-bit loader runs 64-bit programs itself and hands 32-bit ones to the 32-bit loader;
+# Debian's "wine" script would always start the 32-bit loader first.
+if [ -x /usr/lib/wine/wine64 ]; then
+  NELVAR_WINE=/usr/lib/wine/wine64
+  export WINELOADER=/usr/lib/wine/wine64
+else
+  NELVAR_WINE=wine
+fi
 # No desktop menu entries, no Mono or Gecko download prompts.
 export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=;mshtml="
 
@@ -77,7 +85,7 @@ nelvar_prepare_prefix() {
   if [ -f "$WINEPREFIX/system.reg" ] && [ -f "$WINEPREFIX/.nelvar-ready" ]; then return 0; fi
   mkdir -p "$WINEPREFIX"
   echo "Creating the Wine prefix $WINEPREFIX ..." >&2
-  wineboot --init >/dev/null 2>&1 || true
+  "$NELVAR_WINE" wineboot --init >/dev/null 2>&1 || true
   wineserver -w
   local reg="$WINEPREFIX/nelvar-settings.reg"
   {
@@ -94,7 +102,7 @@ nelvar_prepare_prefix() {
   } | iconv -f UTF-8 -t UTF-16LE > "$reg.body"
   { printf '\xff\xfe'; cat "$reg.body"; } > "$reg"
   rm -f "$reg.body"
-  wine regedit /S "$reg" >/dev/null 2>&1
+  "$NELVAR_WINE" regedit /S "$reg" >/dev/null 2>&1
   wineserver -w
   touch "$WINEPREFIX/.nelvar-ready"
 }
