@@ -17,7 +17,11 @@ using ExitHook = void (*)();
 void RegisterExitHook(ExitHook hook);
 
 // Start-up, main loop and shutdown; returns the process exit code.
-int RunProgram();
+int RunSetupProgram();
+
+// The exit code of a normal end: 0 unless a step of the installation failed and the user
+// cancelled it.
+void SetProgramExitCode(uint32_t code);
 
 // Runs until the quit request is retrieved.
 void RunMainLoop();

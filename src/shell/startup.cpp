@@ -35,9 +35,13 @@ void EnterExecutableFolder()
 
 void ReleaseCurrentSystemName() { CurrentSystemName.Release(); }
 
+uint32_t ProgramExitCode = 0;
+
 }  // namespace
 
-int RunProgram()
+void SetProgramExitCode(uint32_t code) { ProgramExitCode = code; }
+
+int RunSetupProgram()
 {
     OleInitialize(nullptr);
     EnterExecutableFolder();
@@ -49,5 +53,5 @@ int RunProgram()
     }
     RunMainLoop();
     Shutdown();
-    return 0;
+    return static_cast<int>(ProgramExitCode);
 }
