@@ -11,7 +11,7 @@ packages=(
   googletest
   wine wine32:i386 wine64
   xvfb x11-utils x11-apps xauth imagemagick
-  fonts-wqy-zenhei fonts-wqy-microhei fonts-dejavu-core
+  fonts-wine fonts-wqy-zenhei fonts-wqy-microhei fonts-dejavu-core
   icoutils liblnk-utils libimage-exiftool-perl
   python3
 )
