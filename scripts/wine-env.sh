@@ -20,6 +20,12 @@ fi
 # No desktop menu entries, no Mono or Gecko download prompts.
 export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=;mshtml="
 
+# The Windows path of a Linux path (Wine's drive Z: is the Linux root).
+nelvar_windows_path() {
+  local path; path="$(realpath -m "$1")"
+  printf 'Z:%s' "${path//\//\\}"
+}
+
 # Builds a minimal 32-bit Linux program that exits with code 0, for asking whether this
 # kernel runs 32-bit code at all.
 nelvar_i386_probe() {

@@ -73,6 +73,13 @@ void SendKey(WORD virtualKey, bool up)
 
 }  // namespace
 
+DWORD DefaultTimeoutMs()
+{
+    const wchar_t* value = _wgetenv(L"NELVAR_UI_TIMEOUT_MS");
+    const long timeout = value ? wcstol(value, nullptr, 10) : 0;
+    return timeout > 0 ? static_cast<DWORD>(timeout) : 30000;
+}
+
 std::wstring SetupProgramPath()
 {
     const wchar_t* path = _wgetenv(L"NELVAR_SETUP_EXE");

@@ -11,14 +11,15 @@
 
 namespace ui {
 
-// Generous: under CPU emulation a 32-bit process starts slowly.
-constexpr DWORD DefaultTimeoutMs = 30000;
+// How long a wait may last: 30 s, or NELVAR_UI_TIMEOUT_MS (under CPU emulation a 32-bit
+// process takes long to start).
+DWORD DefaultTimeoutMs();
 
 // Path of the setup program under test (NELVAR_SETUP_EXE), as a Windows path.
 std::wstring SetupProgramPath();
 
 // Polls the condition until it holds or the deadline passes; true when it held.
-bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = DefaultTimeoutMs);
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = DefaultTimeoutMs());
 
 class SetupProcess {
 public:
@@ -31,7 +32,7 @@ public:
     bool Started() const { return process_ != nullptr; }
     DWORD Id() const { return id_; }
     // Waits for the process to end; its exit code, or nothing when it is still running.
-    bool WaitForExit(DWORD& exitCode, DWORD timeoutMs = DefaultTimeoutMs);
+    bool WaitForExit(DWORD& exitCode, DWORD timeoutMs = DefaultTimeoutMs());
     bool Running() const;
 
 private:
@@ -42,9 +43,9 @@ private:
 // The process's top-level window that carries the window identifier, or nullptr.
 HWND FindProgramWindow(DWORD processId, uint32_t windowId);
 // Waits until the window exists and is visible.
-HWND WaitForProgramWindow(DWORD processId, uint32_t windowId, DWORD timeoutMs = DefaultTimeoutMs);
+HWND WaitForProgramWindow(DWORD processId, uint32_t windowId, DWORD timeoutMs = DefaultTimeoutMs());
 // Waits until no window with that identifier exists any more.
-bool WaitForWindowGone(DWORD processId, uint32_t windowId, DWORD timeoutMs = DefaultTimeoutMs);
+bool WaitForWindowGone(DWORD processId, uint32_t windowId, DWORD timeoutMs = DefaultTimeoutMs());
 
 // The control of the window with the (32-bit) control identifier, or nullptr.
 HWND FindControl(HWND window, uint32_t controlId);
@@ -61,7 +62,7 @@ struct MessageBoxInfo {
     HWND owner = nullptr;
 };
 // Waits for a message box of the process; an empty info when none appeared.
-MessageBoxInfo WaitForMessageBox(DWORD processId, DWORD timeoutMs = DefaultTimeoutMs);
+MessageBoxInfo WaitForMessageBox(DWORD processId, DWORD timeoutMs = DefaultTimeoutMs());
 // Top-level visible windows of the process, in z-order.
 std::vector<HWND> VisibleTopLevelWindows(DWORD processId);
 
