@@ -6,6 +6,7 @@
 
 #include "shell/shell.h"
 #include "shell/window_operations.h"
+#include "sysinfo/library_search.h"
 #include "sysinfo/startup_gate.h"
 #include "windows/window_layer.h"
 
@@ -43,6 +44,7 @@ void SetProgramExitCode(uint32_t code) { ProgramExitCode = code; }
 
 int RunSetupProgram()
 {
+    RestrictLibrarySearch();
     OleInitialize(nullptr);
     EnterExecutableFolder();
     if (!InitializeWindowLayer()) RunTimeErrorStop("The window layer could not be prepared. 窗口层无法初始化。");
