@@ -1,7 +1,9 @@
-// Not built yet: the install procedure and the launch. Until then the buttons do nothing.
 #include "install/install_handlers.h"
 
-void ChineseInstall() {}
-void EnglishInstall() {}
-void ChineseLaunchInstalledProgram() {}
-void EnglishLaunchInstalledProgram() {}
+#include "install/install_procedure.h"
+#include "install/launch.h"
+
+void ChineseInstall() { InstallProcedure(InstallLanguage::Chinese); }
+void EnglishInstall() { InstallProcedure(InstallLanguage::English); }
+void ChineseLaunchInstalledProgram() { LaunchInstalledProgram(InstallLanguage::Chinese, ChineseFinishWindow); }
+void EnglishLaunchInstalledProgram() { LaunchInstalledProgram(InstallLanguage::English, EnglishFinishWindow); }
