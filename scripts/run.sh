@@ -12,7 +12,7 @@ source "$root/scripts/build.sh"
 mkdir -p "$NELVAR_BUILD_DIR"
 nelvar_enable_i386
 product="$NELVAR_BUILD_DIR/i686"
-nelvar_build "$product" i686 -DNELVAR_BUILD_TESTS=OFF
+nelvar_build "$product" i686
 exe="$product/nelvar-setup.exe"
 
 if [ -n "${DISPLAY:-}" ] && [ "${NELVAR_HEADLESS:-0}" != 1 ]; then
@@ -24,11 +24,6 @@ if [ -n "${DISPLAY:-}" ] && [ "${NELVAR_HEADLESS:-0}" != 1 ]; then
   exit 0
 fi
 
-# The tour program is built with the tests (64-bit where 32-bit code is emulated: it only drives).
-tools="$NELVAR_BUILD_DIR/$([ "$NELVAR_I386" = native ] && echo i686-tools || echo x86_64-tools)"
-nelvar_build "$tools" "$([ "$NELVAR_I386" = native ] && echo i686 || echo x86_64)" -DNELVAR_BUILD_TESTS=ON
-ninja -C "$tools" nelvar-tour >/dev/null
-
 trap nelvar_stop_all EXIT
 nelvar_start_display
 nelvar_prepare_prefix
@@ -38,7 +33,7 @@ shots="$NELVAR_BUILD_DIR/screenshots"
 rm -rf "$shots"
 mkdir -p "$shots"
 status=0
-NELVAR_UI_TIMEOUT_MS=600000 "$NELVAR_WINE" "$tools/tests/ui/nelvar-tour.exe" "$(nelvar_windows_path "$exe")" "$(nelvar_windows_path "$shots")" install || status=$?
+"$NELVAR_WINE" "$product/tests/ui/nelvar-tour.exe" "$(nelvar_windows_path "$exe")" "$(nelvar_windows_path "$shots")" install || status=$?
 for bmp in "$shots"/*.bmp; do
   [ -e "$bmp" ] || continue
   convert "$bmp" "${bmp%.bmp}.png" && rm "$bmp"

@@ -54,7 +54,7 @@ HWND OpenSetupWindow(ui::SetupProcess& process, const LanguageWalk& language, Wa
     if (!start) return nullptr;
     if (walk) walk->Save(start, L"01-start");
     HWND list = ui::FindControl(start, StartWindowControls::组合框1);
-    SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(language.listIndex), 0);
+    if (!ui::ChooseListItem(list, language.listIndex)) return nullptr;
     ui::Click(ui::FindControl(start, StartWindowControls::按钮1));
     HWND setup = ui::WaitForProgramWindow(process.Id(), language.setupWindow);
     ui::WaitForWindowGone(process.Id(), StartWindow);

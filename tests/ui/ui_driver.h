@@ -76,6 +76,10 @@ bool ClickMessageBoxButton(const MessageBoxInfo& box, const std::wstring& button
 // Clicks the window's Close button in its caption.
 void ClickCloseButton(HWND window);
 
+// Chooses the item of a drop-down list with the keyboard, as a user would; true once the list
+// is closed again with that item selected.
+bool ChooseListItem(HWND list, int index);
+
 // Saves the window as it is on the screen (with its frame) as a 24-bit BMP file.
 bool SaveScreenshot(HWND window, const std::wstring& path);
 

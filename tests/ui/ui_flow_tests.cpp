@@ -78,14 +78,8 @@ public:
         HWND list = ui::FindControl(start, StartWindowControls::组合框1);
         ASSERT_NE(list, nullptr);
         ASSERT_EQ(SendMessageW(list, CB_GETCURSEL, 0, 0), 0) << "item 0 is selected at start";
-        if (language_.listIndex != 0) {
-            ASSERT_TRUE(ui::Activate(start));
-            ui::Click(list);  // opens the list
-            ui::PressKey(VK_DOWN);
-            ui::PressKey(VK_RETURN);
-            ASSERT_TRUE(ui::WaitFor([&] { return SendMessageW(list, CB_GETCURSEL, 0, 0) == language_.listIndex; }))
-                << "the keyboard did not select item " << language_.listIndex;
-        }
+        ASSERT_TRUE(ui::ChooseListItem(list, language_.listIndex))
+            << "the keyboard did not select item " << language_.listIndex;
         ui::Click(ui::FindControl(start, StartWindowControls::按钮1));
         setup_ = ui::WaitForProgramWindow(process_.Id(), language_.setupWindow);
         ASSERT_NE(setup_, nullptr) << "the " << language_.name << " setup window did not appear";
