@@ -48,6 +48,8 @@ PY
 # IA-32 emulation), they run under qemu-i386 through binfmt_misc; that works but is slow.
 nelvar_enable_i386() {
   local binfmt=/proc/sys/fs/binfmt_misc
+  # An emulator registered earlier would also run the probe below: look for it first.
+  [ -e "$binfmt/register" ] || mount -t binfmt_misc binfmt_misc "$binfmt" 2>/dev/null || true
   if [ -e "$binfmt/qemu-i386" ] && grep -qx enabled "$binfmt/qemu-i386"; then
     NELVAR_I386=emulated; return 0
   fi
