@@ -13,7 +13,7 @@ packages=(
   xvfb x11-utils x11-apps xauth imagemagick
   fonts-wine fonts-wqy-zenhei fonts-wqy-microhei fonts-dejavu-core
   icoutils liblnk-utils libimage-exiftool-perl
-  python3
+  python3 locales
 )
 
 sudo_cmd=()

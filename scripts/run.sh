@@ -2,7 +2,7 @@
 # Installs what is missing, builds the setup program and starts it under Wine.
 # On a display it opens there for you to use. Without one (or with NELVAR_HEADLESS=1) it runs on
 # a virtual display, walks through every window it can reach, installs in both languages, and
-# saves a picture of each window in build/screenshots/.
+# saves a picture of each window in build/screenshots/ (or NELVAR_SCREENSHOTS).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$root/scripts/install-deps.sh"
@@ -29,7 +29,7 @@ nelvar_start_display
 nelvar_prepare_prefix
 nelvar_start_wineserver
 
-shots="$NELVAR_BUILD_DIR/screenshots"
+shots="${NELVAR_SCREENSHOTS:-$NELVAR_BUILD_DIR/screenshots}"
 rm -rf "$shots"
 mkdir -p "$shots"
 status=0
