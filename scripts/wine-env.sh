@@ -122,6 +122,10 @@ nelvar_prepare_prefix() {
 
 nelvar_start_wineserver() {
   wineserver -p
+  # Wine's services start with the first program and live as long as the wineserver. Started
+  # here, with their output going nowhere, they do not hold a test's output open (ctest would
+  # wait for it to close until the test's time-out).
+  "$NELVAR_WINE" cmd.exe /c exit >/dev/null 2>&1 </dev/null || true
 }
 
 nelvar_stop_all() {
