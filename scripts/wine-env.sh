@@ -121,7 +121,8 @@ nelvar_prepare_prefix() {
 }
 
 nelvar_start_wineserver() {
-  wineserver -p
+  # A wineserver already running for this prefix serves as well (-p then fails).
+  wineserver -p 2>/dev/null || true
   # Wine's services start with the first program and live as long as the wineserver. Started
   # here, with their output going nowhere, they do not hold a test's output open (ctest would
   # wait for it to close until the test's time-out).
