@@ -8,6 +8,10 @@
 NELVAR_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 NELVAR_BUILD_DIR="${NELVAR_BUILD_DIR:-$NELVAR_ROOT/build}"
 export WINEPREFIX="${WINEPREFIX:-$NELVAR_BUILD_DIR/wine-prefix}"
+# Wine links the prefix's desktop and documents folders to the home folder: a scratch home keeps
+# the shortcuts and files of test installations out of the user's own.
+export HOME="$NELVAR_BUILD_DIR/wine-home"
+mkdir -p "$HOME"
 export WINEDEBUG="${WINEDEBUG:--all}"
 # The 64-bit loader runs 64-bit programs itself and hands 32-bit ones to the 32-bit loader;
 # Debian's "wine" script would always start the 32-bit loader first.
@@ -95,7 +99,13 @@ nelvar_start_display() {
 # Creates the prefix once: Windows 10, Wine's own window frames (there is no window manager
 # on the virtual display), and the Chinese font standing in for the fonts the windows name.
 nelvar_prepare_prefix() {
-  if [ -f "$WINEPREFIX/system.reg" ] && [ -f "$WINEPREFIX/.nelvar-ready" ]; then return 0; fi
+  local ready="$WINEPREFIX/.nelvar-ready-2"
+  if [ -f "$WINEPREFIX/system.reg" ] && [ -f "$ready" ]; then return 0; fi
+  # The build's own prefix from an older version of this script is made again.
+  if [ "$WINEPREFIX" = "$NELVAR_BUILD_DIR/wine-prefix" ] && [ -f "$WINEPREFIX/system.reg" ]; then
+    wineserver -k 2>/dev/null || true
+    rm -rf "$WINEPREFIX"
+  fi
   mkdir -p "$WINEPREFIX"
   echo "Creating the Wine prefix $WINEPREFIX ..." >&2
   "$NELVAR_WINE" wineboot --init >/dev/null 2>&1 || true
@@ -117,7 +127,7 @@ nelvar_prepare_prefix() {
   rm -f "$reg.body"
   "$NELVAR_WINE" regedit /S "$reg" >/dev/null 2>&1
   wineserver -w
-  touch "$WINEPREFIX/.nelvar-ready"
+  touch "$ready"
 }
 
 nelvar_start_wineserver() {
