@@ -63,7 +63,6 @@ nelvar_enable_i386() {
     rm -f "$probe"; NELVAR_I386=native; return 0
   fi
   rm -f "$probe"
-  [ -e "$binfmt/register" ] || mount -t binfmt_misc binfmt_misc "$binfmt"
   if [ -e "$binfmt/qemu-i386" ]; then
     echo 1 > "$binfmt/qemu-i386"
   else

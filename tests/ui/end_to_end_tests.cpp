@@ -2,58 +2,15 @@
 // from the finish window, or closes the setup window while the installation waits.
 #include <gtest/gtest.h>
 
-#include <shlobj.h>
-
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "built_payload_files.h"
+#include "installation_state.h"
 #include "ui_driver.h"
+#include "wizard_languages.h"
 #include "windows/identifiers.h"
 
 namespace {
-
-const std::wstring InstallRoot = L"C:\\Program Files\\nelvar";
-
-std::string ReadBytes(const std::wstring& path)
-{
-    std::string bytes;
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return bytes;
-    char buffer[65536];
-    DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) bytes.append(buffer, read);
-    CloseHandle(file);
-    return bytes;
-}
-
-std::string ReadBytes(const char* path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-std::wstring DesktopShortcut()
-{
-    wchar_t desktop[MAX_PATH] = {};
-    SHGetSpecialFolderPathW(nullptr, desktop, CSIDL_DESKTOPDIRECTORY, FALSE);
-    return std::wstring(desktop) + L"\\nelvar.lnk";
-}
-
-void RemoveInstallation()
-{
-    std::wstring from = InstallRoot + L'\0';
-    SHFILEOPSTRUCTW operation = {};
-    operation.wFunc = FO_DELETE;
-    operation.pFrom = from.c_str();
-    operation.fFlags = FOF_NO_UI;
-    if (Exists(InstallRoot)) SHFileOperationW(&operation);
-    DeleteFileW(DesktopShortcut().c_str());
-}
 
 // Storage order of the built payload: Corvex.exe, en/nelvar.exe, Lumbra.dll, Fenwy.dll,
 // Pellot.png, Pellot2.jpg, zh/nelvar.exe.
@@ -62,21 +19,9 @@ struct InstalledFile {
     int storageIndex;
 };
 
-struct Language {
-    const char* name;
-    int listIndex;
-    WindowId setupWindow, finishWindow;
-    ControlId 按钮3, 按钮1, 按钮4, 标签1, 标签5, finishButton;
-    int programIndex;  // which build of nelvar.exe is installed
-    const char* reportLanguage;
-};
-
-namespace C = ChineseSetupWindowControls;
-namespace E = EnglishSetupWindowControls;
-const Language Chinese = {"Chinese", 0, ChineseSetupWindow, ChineseFinishWindow, C::按钮3, C::按钮1, C::按钮4,
-                          C::标签1, C::标签5, ChineseFinishWindowControls::按钮1, 6, "zh"};
-const Language English = {"English", 1, EnglishSetupWindow, EnglishFinishWindow, E::按钮3, E::按钮1, E::按钮4,
-                          E::标签1, E::标签5, EnglishFinishWindowControls::按钮1, 1, "en"};
+using Language = WizardLanguage;
+using languages::Chinese;
+using languages::English;
 
 class EndToEnd : public ::testing::TestWithParam<const Language*> {
 protected:
@@ -84,7 +29,7 @@ protected:
     {
         ASSERT_FALSE(ui::SetupProgramPath().empty()) << "NELVAR_SETUP_EXE is not set";
         RemoveInstallation();
-        ASSERT_FALSE(Exists(InstallRoot)) << "the install directory could not be removed before the test";
+        ASSERT_FALSE(PathExists(InstallRoot)) << "the install directory could not be removed before the test";
         wchar_t folder[MAX_PATH] = {};
         GetTempPathW(MAX_PATH, folder);
         report_ = std::wstring(folder) + L"nelvar-end-to-end-report.txt";
@@ -153,7 +98,7 @@ TEST_P(EndToEnd, InstallsAndOpensNelvar)
         ASSERT_FALSE(built.empty());
         EXPECT_TRUE(ReadBytes(path) == built) << "installed file differs from the payload: " << path.size();
     }
-    EXPECT_TRUE(Exists(DesktopShortcut())) << "no desktop shortcut";
+    EXPECT_TRUE(PathExists(DesktopShortcut())) << "no desktop shortcut";
 
     // "Open program" starts Nelvar in the install directory and ends the setup program.
     ui::Click(ui::FindControl(finish, language.finishButton));
@@ -168,9 +113,16 @@ TEST_P(EndToEnd, InstallsAndOpensNelvar)
     EXPECT_NE(report.find("command line: \"C:\\Program Files\\nelvar\\nelvar.exe\""), std::string::npos) << report;
     EXPECT_NE(report.find("current directory: C:\\Program Files\\nelvar"), std::string::npos) << report;
     EXPECT_NE(report.find(std::string("language: ") + language.reportLanguage), std::string::npos) << report;
-    EXPECT_TRUE(ui::WaitFor([] { return FindWindowW(nullptr, L"Nelvar") != nullptr; })) << "Nelvar showed no window";
-    // Nelvar closes itself (NELVAR_EXIT_AFTER_MS), so that its files can be removed.
-    EXPECT_TRUE(ui::WaitFor([] { return FindWindowW(nullptr, L"Nelvar") == nullptr; })) << "Nelvar did not close";
+    HWND nelvar = nullptr;
+    ASSERT_TRUE(ui::WaitFor([&] { return (nelvar = FindWindowW(nullptr, L"Nelvar")) != nullptr; }))
+        << "Nelvar showed no window";
+    // Nelvar ends by itself (NELVAR_EXIT_AFTER_MS); its files can be removed once its process is gone.
+    DWORD nelvarId = 0;
+    GetWindowThreadProcessId(nelvar, &nelvarId);
+    const HANDLE nelvarProcess = OpenProcess(SYNCHRONIZE, FALSE, nelvarId);
+    ASSERT_NE(nelvarProcess, nullptr) << "Nelvar's process cannot be waited for";
+    EXPECT_EQ(WaitForSingleObject(nelvarProcess, ui::DefaultTimeoutMs()), WAIT_OBJECT_0) << "Nelvar did not end";
+    CloseHandle(nelvarProcess);
 }
 
 TEST_P(EndToEnd, ClosingTheSetupWindowDuringTheWaitsOpensNoFinishWindow)
@@ -195,7 +147,7 @@ TEST_P(EndToEnd, ClosingTheSetupWindowDuringTheWaitsOpensNoFinishWindow)
     ASSERT_TRUE(ended) << "the setup program did not end";
     EXPECT_FALSE(finishSeen) << "a finish window was opened after the setup window was closed";
     EXPECT_EQ(code, 0u);
-    EXPECT_TRUE(Exists(InstallRoot)) << "what was written before the close stays";
+    EXPECT_TRUE(PathExists(InstallRoot)) << "what was written before the close stays";
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLanguages, EndToEnd, ::testing::Values(&Chinese, &English),

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "ui_driver.h"
+#include "wizard_languages.h"
 #include "windows/identifiers.h"
 
 namespace {
@@ -34,21 +35,7 @@ struct Walk {
     }
 };
 
-struct LanguageWalk {
-    const wchar_t* tag;
-    int listIndex;
-    WindowId setupWindow, finishWindow;
-    ControlId 按钮3, 按钮1, 按钮2, 按钮4;
-};
-
-namespace C = ChineseSetupWindowControls;
-namespace E = EnglishSetupWindowControls;
-const LanguageWalk Languages[] = {
-    {L"zh", 0, ChineseSetupWindow, ChineseFinishWindow, C::按钮3, C::按钮1, C::按钮2, C::按钮4},
-    {L"en", 1, EnglishSetupWindow, EnglishFinishWindow, E::按钮3, E::按钮1, E::按钮2, E::按钮4},
-};
-
-HWND OpenSetupWindow(ui::SetupProcess& process, const LanguageWalk& language, Walk* walk)
+HWND OpenSetupWindow(ui::SetupProcess& process, const WizardLanguage& language, Walk* walk)
 {
     HWND start = ui::WaitForProgramWindow(process.Id(), StartWindow);
     if (!start) return nullptr;
@@ -61,7 +48,7 @@ HWND OpenSetupWindow(ui::SetupProcess& process, const LanguageWalk& language, Wa
     return setup;
 }
 
-void WalkLanguage(Walk& walk, const std::wstring& exe, const LanguageWalk& language, bool install)
+void WalkLanguage(Walk& walk, const std::wstring& exe, const WizardLanguage& language, bool install)
 {
     const std::wstring tag = language.tag;
     ui::SetupProcess process(exe);
@@ -100,9 +87,9 @@ int wmain(int argc, wchar_t** argv)
     }
     Walk walk{argv[2]};
     const bool install = argc > 3 && std::wstring(argv[3]) == L"install";
-    for (const LanguageWalk& language : Languages) {
-        WalkLanguage(walk, argv[1], language, false);
-        if (install) WalkLanguage(walk, argv[1], language, true);
+    for (const WizardLanguage* language : languages::All) {
+        WalkLanguage(walk, argv[1], *language, false);
+        if (install) WalkLanguage(walk, argv[1], *language, true);
     }
     return walk.failures == 0 ? 0 : 1;
 }

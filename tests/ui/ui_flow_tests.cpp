@@ -6,24 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "installation_state.h"
 #include "ui_driver.h"
+#include "wizard_languages.h"
 #include "windows/identifiers.h"
 
 namespace {
-
-const wchar_t* const InstallRootPath = L"C:\\Program Files\\nelvar";
-
-bool InstallRootExists() { return GetFileAttributesW(InstallRootPath) != INVALID_FILE_ATTRIBUTES; }
-
-void RemoveInstallRoot()
-{
-    std::wstring from = std::wstring(InstallRootPath) + L'\0';
-    SHFILEOPSTRUCTW operation = {};
-    operation.wFunc = FO_DELETE;
-    operation.pFrom = from.c_str();
-    operation.fFlags = FOF_NO_UI;
-    if (InstallRootExists()) SHFileOperationW(&operation);
-}
 
 std::vector<uint32_t> Sorted(std::vector<uint32_t> ids)
 {
@@ -31,24 +19,9 @@ std::vector<uint32_t> Sorted(std::vector<uint32_t> ids)
     return ids;
 }
 
-// The controls of one setup window, by page.
-struct Language {
-    const char* name;
-    int listIndex;
-    WindowId setupWindow;
-    ControlId 标签1, 标签2, 按钮3, 编辑框1, 标签3, 按钮1, 按钮2, 标签4, 编辑框2, 按钮4;
-    bool titleOnAgreementPage;
-    const wchar_t* declineText;
-};
-
-namespace C = ChineseSetupWindowControls;
-namespace E = EnglishSetupWindowControls;
-const Language Chinese = {"Chinese", 0, ChineseSetupWindow, C::标签1, C::标签2, C::按钮3, C::编辑框1, C::标签3,
-                          C::按钮1, C::按钮2, C::标签4, C::编辑框2, C::按钮4, true,
-                          L"\u60A8\u5FC5\u987B\u540C\u610F\u534F\u8BAE\u5B89\u88C5\u624D\u80FD\u7EE7\u7EED"};
-const Language English = {"English", 1, EnglishSetupWindow, E::标签1, E::标签2, E::按钮3, E::编辑框1, E::标签3,
-                          E::按钮1, E::按钮2, E::标签4, E::编辑框2, E::按钮4, false,
-                          L"You must agree to the protocol installation before continuing"};
+using Language = WizardLanguage;
+using languages::Chinese;
+using languages::English;
 
 std::vector<uint32_t> LanguagePage(const Language& l) { return Sorted({l.标签1, l.标签2, l.按钮3}); }
 std::vector<uint32_t> AgreementPage(const Language& l)
@@ -127,8 +100,8 @@ protected:
     void SetUp() override
     {
         ASSERT_FALSE(ui::SetupProgramPath().empty()) << "NELVAR_SETUP_EXE is not set";
-        RemoveInstallRoot();
-        ASSERT_FALSE(InstallRootExists()) << "the install directory could not be removed before the test";
+        RemoveInstallation();
+        ASSERT_FALSE(PathExists(InstallRoot)) << "the install directory could not be removed before the test";
     }
 };
 
@@ -190,7 +163,7 @@ TEST_P(LanguageTest, WalksThePagesAndClosesOnEachOfThem)
         }
         EXPECT_EQ(wizard.ExitCode(), 0u);
         EXPECT_TRUE(ui::VisibleTopLevelWindows(wizard.Process().Id()).empty());
-        EXPECT_FALSE(InstallRootExists()) << "closing the wizard installed something";
+        EXPECT_FALSE(PathExists(InstallRoot)) << "closing the wizard installed something";
     }
 }
 
@@ -209,7 +182,7 @@ TEST_P(LanguageTest, DecliningShowsTheBoxAndEndsWithoutInstalling)
     EXPECT_FALSE(IsWindowEnabled(wizard.SetupWindow())) << "the setup window can be clicked while the box is shown";
     ASSERT_TRUE(ui::ClickMessageBoxButton(box, L"OK"));
     EXPECT_EQ(wizard.ExitCode(), 0u);
-    EXPECT_FALSE(InstallRootExists()) << "declining installed something";
+    EXPECT_FALSE(PathExists(InstallRoot)) << "declining installed something";
 }
 
 TEST_P(LanguageTest, AgreementPageKeyboard)
