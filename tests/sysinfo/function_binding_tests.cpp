@@ -35,6 +35,20 @@ public:
     ~StopReplaced() { UnboundFunctionStop = StopOnUnboundFunction; }
 };
 
+// A fake platform of the version that lacks one export, bound in place of the real functions,
+// with the stop replaced by one that ends the routine's thread.
+struct PlatformWithoutExport {
+    PlatformWithoutExport(const char* missing, int32_t major, int32_t minor)
+    {
+        platform.major = major;
+        platform.minor = minor;
+        platform.unexported.insert(missing);
+    }
+    FakePlatform platform;
+    FakeVersionServices fake{platform};
+    StopReplaced stop{RecordStopAndEndThread};
+};
+
 struct RoutineRun {
     bool returned = false;
 };
@@ -83,12 +97,8 @@ TEST(FunctionBinding, UnboundFunctionStopsBeforeItWouldRun)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.missing);
-        FakePlatform platform;
-        platform.major = c.major;
-        platform.minor = c.minor;
-        platform.unexported.insert(c.missing);
-        FakeVersionServices fake(platform);
-        StopReplaced stop(RecordStopAndEndThread);
+        PlatformWithoutExport without(c.missing, c.major, c.minor);
+        FakePlatform& platform = without.platform;
 
         RoutineRun run;
         const DWORD exitCode = RunRoutineOnThread(run);
@@ -117,12 +127,7 @@ TEST(FunctionBinding, PathsNotTakenNeverReachAMissingFunction)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.missing);
-        FakePlatform platform;
-        platform.major = c.major;
-        platform.minor = c.minor;
-        platform.unexported.insert(c.missing);
-        FakeVersionServices fake(platform);
-        StopReplaced stop(RecordStopAndEndThread);
+        PlatformWithoutExport without(c.missing, c.major, c.minor);
 
         RoutineRun run;
         EXPECT_EQ(RunRoutineOnThread(run), 0u);

@@ -34,6 +34,17 @@ std::vector<uint32_t> DirectoryPage(const Language& l) { return Sorted({l.标签
 
 enum class Page { Language, Agreement, Directory };
 
+// Closes the window as a user would: with Esc, or with the Close button of its caption.
+void Close(HWND window, bool escape)
+{
+    if (escape) {
+        ASSERT_TRUE(ui::Activate(window)) << "the window could not be brought forward for Esc";
+        ui::PressKey(VK_ESCAPE);
+    } else {
+        ui::ClickCloseButton(window);
+    }
+}
+
 // A started setup program brought to a page of the setup window of a language.
 class Wizard {
 public:
@@ -129,12 +140,7 @@ TEST(StartWindowTest, ShowsTheLanguageListAndCloses)
                   Sorted({StartWindowControls::标签1, StartWindowControls::组合框1, StartWindowControls::按钮1,
                           StartWindowControls::标签2, StartWindowControls::标签3}));
 
-        if (c.escape) {
-            ASSERT_TRUE(ui::Activate(start));
-            ui::PressKey(VK_ESCAPE);
-        } else {
-            ui::ClickCloseButton(start);
-        }
+        ASSERT_NO_FATAL_FAILURE(Close(start, c.escape));
         DWORD code = 0xBADBAD;
         EXPECT_TRUE(process.WaitForExit(code)) << c.how << " did not end the program";
         EXPECT_EQ(code, 0u) << c.how;
@@ -155,12 +161,7 @@ TEST_P(LanguageTest, WalksThePagesAndClosesOnEachOfThem)
         Wizard wizard(language);
         wizard.GoTo(c.page);
         if (HasFatalFailure()) return;
-        if (c.escape) {
-            ASSERT_TRUE(ui::Activate(wizard.SetupWindow()));
-            ui::PressKey(VK_ESCAPE);
-        } else {
-            ui::ClickCloseButton(wizard.SetupWindow());
-        }
+        ASSERT_NO_FATAL_FAILURE(Close(wizard.SetupWindow(), c.escape));
         EXPECT_EQ(wizard.ExitCode(), 0u);
         EXPECT_TRUE(ui::VisibleTopLevelWindows(wizard.Process().Id()).empty());
         EXPECT_FALSE(PathExists(InstallRoot)) << "closing the wizard installed something";
